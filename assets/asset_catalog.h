@@ -14,4 +14,8 @@ QByteArray assetBytes(std::string_view name);
 // Every asset name, in a stable order.
 const std::vector<std::string_view>& assetNames();
 
+// The stored bytes of the application icon file (Windows .ico, ten images),
+// without a copy.
+QByteArray iconBytes();
+
 }  // namespace korvane::assets
