@@ -430,7 +430,7 @@ void drawBadge(QPainter& p, QPointF c, double r, const Item& item) {
   upper.addRect(QRectF(c.x() - r, c.y() - r, 2 * r, r));
   p.drawPath(inner.intersected(upper));
 
-  const int symbol = static_cast<int>(r * 0.78);
+  const int symbol = static_cast<int>(r * 0.9);
   const QImage picture = emojiPicture(item.emoji, symbol, item.tint);
   p.drawImage(QPointF(c.x() - picture.width() / 2.0, c.y() - picture.height() / 2.0 + 1), picture);
   p.restore();

@@ -15,6 +15,9 @@
 
 #include <cstdio>
 #include <exception>
+#include <set>
+#include <string>
+#include <tuple>
 
 namespace {
 
@@ -32,6 +35,24 @@ QSize thumbnailOf(QSize size) {
   return QSize(160, (size.height() * 160 + size.width() / 2) / size.width());
 }
 
+// Every card of the catalogue must differ from every other in its caption
+// and in its picture.
+void requireDistinctCards() {
+  std::set<std::string> names;
+  std::set<std::tuple<std::string, int, double, double, int, QRgb>> pictures;
+  for (const StripArt& strip : catalogueStrips()) {
+    for (const Item& item : strip.items) {
+      if (!names.insert(item.name).second) throw std::runtime_error(std::string("two cards named ") + item.name);
+      if (!pictures
+               .insert({item.emoji, item.tint.hue, item.tint.saturation, item.tint.value,
+                        static_cast<int>(item.badge), item.metal.rgb()})
+               .second) {
+        throw std::runtime_error(std::string("two cards share the picture of ") + item.name);
+      }
+    }
+  }
+}
+
 void requireFont(const QString& family) {
   if (!QFontDatabase::families().contains(family)) {
     throw std::runtime_error("the font " + family.toStdString() + " is not installed");
@@ -46,6 +67,7 @@ int main(int argc, char** argv) {
   try {
     requireFont(QStringLiteral("Noto Sans CJK SC"));
     requireFont(QStringLiteral("Noto Color Emoji"));
+    requireDistinctCards();
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(KORVANE_PICTURES_DIR));
     if (!dir.exists()) throw std::runtime_error("no such directory: " + dir.path().toStdString());
 
