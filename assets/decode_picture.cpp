@@ -208,16 +208,23 @@ std::optional<QImage> decodeGifImage(GifFileType* gif) {
 
   const int screenWidth = gif->SWidth;
   const int screenHeight = gif->SHeight;
+  const int width = desc.Width;
+  const int height = desc.Height;
   QImage image(screenWidth, screenHeight, QImage::Format_RGB32);
   if (image.isNull()) return std::nullopt;
-  image.fill(background);
+  // Filling the whole screen first would cost a second pass over every pixel
+  // when the image covers it anyway.
+  if (desc.Left != 0 || desc.Top != 0 || width < screenWidth || height < screenHeight) {
+    image.fill(background);
+  }
 
+  // Entries past the end of the colour table stay 0, so their alpha is 0
+  // where every colour's is 255: an index that names no colour shows in the
+  // alpha of the AND of all pixels written.
   std::array<QRgb, 256> lookup{};
   const int colourCount = std::min(palette->ColorCount, 256);
   for (int i = 0; i < colourCount; ++i) lookup[i] = opaque(palette->Colors[i]);
 
-  const int width = desc.Width;
-  const int height = desc.Height;
   if (width <= 0 || height <= 0) return image;
   std::unique_ptr<GifPixelType[]> line(new GifPixelType[static_cast<std::size_t>(width)]);
 
@@ -230,7 +237,9 @@ std::optional<QImage> decodeGifImage(GifFileType* gif) {
   const int firstColumn = std::clamp(desc.Left, 0, screenWidth);
   const int endColumn = static_cast<int>(
       std::clamp<std::int64_t>(std::int64_t{desc.Left} + width, 0, screenWidth));
-  int highestIndex = 0;
+  const int visibleColumns = std::max(endColumn - firstColumn, 0);
+  const GifPixelType* const visible = line.get() + std::max(firstColumn - desc.Left, 0);
+  QRgb written = ~QRgb{0};
 
   for (int pass = 0; pass < passes; ++pass) {
     const int start = desc.Interlace ? kPassStart[pass] : 0;
@@ -239,16 +248,15 @@ std::optional<QImage> decodeGifImage(GifFileType* gif) {
       if (DGifGetLine(gif, line.get(), width) == GIF_ERROR) return std::nullopt;
       const std::int64_t y = std::int64_t{desc.Top} + row;
       if (y < 0 || y >= screenHeight) continue;
-      auto* out = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y)));
-      for (int x = firstColumn; x < endColumn; ++x) {
-        const GifPixelType index = line[x - desc.Left];
-        highestIndex = std::max<int>(highestIndex, index);
-        out[x] = lookup[index];
+      auto* out = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y))) + firstColumn;
+      for (int x = 0; x < visibleColumns; ++x) {
+        const QRgb colour = lookup[visible[x]];
+        out[x] = colour;
+        written &= colour;
       }
     }
   }
-  // An index past the end of its colour table names no colour.
-  if (highestIndex >= colourCount) return std::nullopt;
+  if (qAlpha(written) != 255) return std::nullopt;
   return image;
 }
 
