@@ -49,7 +49,7 @@ class PairingReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
       if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0) continue;
-      double ms = run.real_accumulated_time * 1000.0 / static_cast<double>(run.iterations);
+      double ms = run.cpu_accumulated_time * 1000.0 / static_cast<double>(run.iterations);
       if (const auto per = run.counters.find(kPerIteration); per != run.counters.end()) {
         if (per->second.value > 0) ms /= per->second.value;
       }
