@@ -644,10 +644,11 @@ QImage paintStrip(const StripArt& strip) {
   image.fill(Qt::black);
   QPainter p(&image);
   prepare(p);
-  // Each card stands centred over its obtain button.
+  // Each card stands centred over its obtain button. The page container
+  // shows only the strip's first 854 columns, so the last card ends there.
   static constexpr int kCentres[] = {82, 259, 427, 603, 779};
   for (std::size_t i = 0; i < strip.items.size(); ++i) {
-    drawCard(p, QRectF(kCentres[i] - 78, 3, 156, 162), strip.items[i]);
+    drawCard(p, QRectF(kCentres[i] - 74, 3, 148, 162), strip.items[i]);
   }
   p.end();
   return image;
