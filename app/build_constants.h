@@ -6,7 +6,7 @@ namespace korvane::app {
 
 // The vendor's customer-service account and website, fixed at build time.
 inline constexpr char kServiceAccount[] = "800123456";
-inline constexpr char kWebsite[] = "https://korvane.example.com/";
+inline constexpr char kWebsite[] = "https://example.com";
 
 inline model::Contacts buildContacts() {
   return model::Contacts{QString::fromLatin1(kServiceAccount), QString::fromLatin1(kWebsite)};
