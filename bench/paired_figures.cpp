@@ -49,33 +49,45 @@ class PairingReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
       if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0) continue;
-      double ms = run.cpu_accumulated_time * 1000.0 / static_cast<double>(run.iterations);
+      // Benchmarks that time only part of an iteration report that part,
+      // measured on the thread's CPU clock, as manual time.
+      const bool manual = run.run_name.time_type == "manual_time";
+      const double seconds = manual ? run.real_accumulated_time : run.cpu_accumulated_time;
+      double ms = seconds * 1000.0 / static_cast<double>(run.iterations);
       if (const auto per = run.counters.find(kPerIteration); per != run.counters.end()) {
         if (per->second.value > 0) ms /= per->second.value;
       }
       const std::string& name = run.run_name.function_name;
-      if (!samples_.count(name)) order_.push_back(name);
+      family_.emplace(name, run.family_index);
       samples_[name].push_back(ms);
     }
   }
 
+  // In the order the benchmarks were registered, which interleaving hides.
   void printRows() const {
-    for (const std::string& name : order_) {
+    std::vector<std::string> order;
+    for (const auto& [name, times] : samples_) order.push_back(name);
+    std::sort(order.begin(), order.end(),
+              [this](const std::string& a, const std::string& b) { return family_.at(a) < family_.at(b); });
+    for (const std::string& name : order) {
       if (!endsWith(name, kOursSuffix)) continue;
       const std::vector<double>& times = samples_.at(name);
       const std::string figure = name.substr(0, name.size() - std::string(kOursSuffix).size());
       const auto floor = samples_.find(figure + kFloorSuffix);
       if (floor == samples_.end()) continue;
-      const Target target = targets().count(figure) ? targets().at(figure) : Target{};
-      std::printf("%s\t%.4f\t%.4f\t%g\t%g\tms\n", figure.c_str(), median(times), median(floor->second),
-                  target.factor, target.allowanceMs);
+      std::printf("%s\t%.4f\t%.4f\t", figure.c_str(), median(times), median(floor->second));
+      if (const auto target = targets().find(figure); target != targets().end()) {
+        std::printf("%g\t%g\tms\n", target->second.factor, target->second.allowanceMs);
+      } else {
+        std::printf("-\t-\tms\n");
+      }
     }
     std::fflush(stdout);
   }
 
  private:
   std::map<std::string, std::vector<double>> samples_;
-  std::vector<std::string> order_;
+  std::map<std::string, std::int64_t> family_;
 };
 
 }  // namespace

@@ -9,9 +9,11 @@ namespace korvane::bench {
 // Benchmarks come in pairs: "<figure> [ours]" and "<figure> [floor]". Each
 // figure is printed as one row "figure<TAB>ours ms<TAB>floor ms<TAB>factor
 // <TAB>allowance<TAB>ms" on standard output, where the target is
-// ours <= factor × floor + allowance. A side's figure is the median over the
-// repetitions of the CPU time of one iteration, which other work on a busy
-// machine disturbs far less than the wall-clock time. Google Benchmark's own
+// ours <= factor × floor + allowance ("-" for both: a figure without a
+// target). A side's figure is the median over the
+// repetitions of the CPU time of one iteration (or of its manually timed
+// part), which other work on a busy machine disturbs far less than the
+// wall-clock time. Google Benchmark's own
 // report goes to standard error.
 std::string oursName(const std::string& figure);
 std::string floorName(const std::string& figure);
