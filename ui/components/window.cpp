@@ -163,14 +163,18 @@ bool SkinnedWindow::setOutlineFromPicture(const model::ByteSet& picture, std::op
   const model::Colour key = transparent.value_or(model::Colour::rgb(255, 255, 255));
   const QRgb keyRgb = qRgb(key.red, key.green, key.blue) & 0x00FFFFFF;
 
+  // The size is read once: QImage's accessors are calls into the library,
+  // which in the conditions of this loop cost more than the scan itself.
+  const int width = image.width();
+  const int height = image.height();
   std::vector<QRect> runs;
-  for (int y = 0; y < image.height(); ++y) {
+  for (int y = 0; y < height; ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     int x = 0;
-    while (x < image.width()) {
-      while (x < image.width() && (row[x] & 0x00FFFFFF) == keyRgb) ++x;
+    while (x < width) {
+      while (x < width && (row[x] & 0x00FFFFFF) == keyRgb) ++x;
       const int start = x;
-      while (x < image.width() && (row[x] & 0x00FFFFFF) != keyRgb) ++x;
+      while (x < width && (row[x] & 0x00FFFFFF) != keyRgb) ++x;
       if (x > start) runs.emplace_back(start, y, x - start, 1);
     }
   }
