@@ -52,12 +52,17 @@ TransLabel::TransLabel(const model::CreateContext& context, const model::TransLa
     : LiveControl(context.host, context.unit.id, model::Kind::TransLabel),
       text_(QString(settings.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))),
       colour_(toQColor(settings.textColour)),
-      font_(toQFont(settings.font)),
+      fontSetting_(settings.font),
       flags_(flagsFor(settings)) {}
+
+const QFont& TransLabel::font() const {
+  if (!font_) font_ = toQFont(fontSetting_);
+  return *font_;
+}
 
 void TransLabel::paint(QPainter& painter) {
   if (text_.isEmpty()) return;
-  painter.setFont(font_);
+  painter.setFont(font());
   painter.setPen(colour_);
   painter.drawText(clientRect(), flags_, text_);
 }

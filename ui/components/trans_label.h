@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace korvane::components {
 
@@ -23,14 +24,18 @@ class TransLabel final : public model::LiveControl {
   void paint(QPainter& painter) override;
   bool transparent() const override { return true; }
 
-  const QFont& font() const { return font_; }
+  // Matched when first asked for: matching a Song face asks the font system
+  // about each candidate face, and the one label that has such a face lies
+  // on a page that start-up does not show.
+  const QFont& font() const;
   // The flags the text is laid out with.
   int textFlags() const { return flags_; }
 
  private:
   QString text_;
   QColor colour_;
-  QFont font_;
+  model::FontSetting fontSetting_;
+  mutable std::optional<QFont> font_;
   int flags_;
 };
 
