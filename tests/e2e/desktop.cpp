@@ -165,6 +165,7 @@ bool Program::start() {
   env.insert("PATH", bin_.path() + ":" + env.value("PATH"));
   env.insert("QT_QPA_PLATFORM", "xcb");
   env.insert("QT_SCALE_FACTOR", "1");
+  env.insert("XDG_RUNTIME_DIR", bin_.path());
   env.remove("WAYLAND_DISPLAY");
   process_->setProcessEnvironment(env);
   process_->setProcessChannelMode(QProcess::ForwardedChannels);

@@ -25,7 +25,10 @@ inline const QRect kCategoryHotAreas[6] = {{8, 670, 87, 19},   {106, 670, 104, 1
 inline const QRect kConfirm(147, 151, 88, 28);  // in the notice window
 
 // Strip r (1..3) and obtain button n (1..15) of the current category page.
-inline QRect stripRect(int row) { return QRect(kContainerOrigin + QPoint(2, 3 + 202 * (row - 1)), QSize(862, 168)); }
+inline QRect stripRect(int row) {
+  static const int tops[3] = {3, 204, 406};
+  return QRect(kContainerOrigin + QPoint(2, tops[row - 1]), QSize(862, 168));
+}
 inline QRect buttonRect(int n) {
   static const int lefts[5] = {31, 208, 376, 552, 728};
   const int row = (n + 4) / 5, column = n - 5 * (row - 1);
