@@ -124,16 +124,23 @@ void SkinnedWindow::set(model::Role role, const model::Value& value) {
   applyState(storedState_);
 }
 
+// Restoring a maximised window puts back the place and size it had before.
+void SkinnedWindow::restoreNormal() {
+  native_->setShowState(platform::ShowState::Normal);
+  if (normalGeometry_) {
+    native_->setGeometry(*normalGeometry_);
+    normalGeometry_.reset();
+  }
+}
+
 void SkinnedWindow::applyState(WindowState state) {
   const auto current = native_->showState();
   switch (state) {
     case WindowState::Normal:
-      native_->setShowState(platform::ShowState::Normal);
+      restoreNormal();
       break;
     case WindowState::Centred: {
-      if (current == platform::ShowState::Minimized || current == platform::ShowState::Maximized) {
-        native_->setShowState(platform::ShowState::Normal);
-      }
+      if (current == platform::ShowState::Minimized || current == platform::ShowState::Maximized) restoreNormal();
       const QPoint centred = centredPosition(platform_.primaryScreenSize(), native_->geometry().size());
       if (native_->geometry().topLeft() != centred) native_->move(centred);
       break;
@@ -143,6 +150,7 @@ void SkinnedWindow::applyState(WindowState state) {
       break;
     case WindowState::Maximized:
       if (current == platform::ShowState::Minimized) native_->setShowState(platform::ShowState::Normal);
+      if (!normalGeometry_) normalGeometry_ = native_->geometry();
       native_->setGeometry(QRect(QPoint(0, 0), platform_.primaryScreenSize()));
       native_->setShowState(platform::ShowState::Maximized);
       break;

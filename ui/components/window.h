@@ -36,6 +36,7 @@ class SkinnedWindow final : public model::WindowControl {
 
  private:
   void applyState(model::WindowState state);
+  void restoreNormal();
   void paintLaidOutFace(QPainter& painter, const QRect& area, const QImage& face);
 
   model::WindowSettings settings_;
@@ -44,6 +45,7 @@ class SkinnedWindow final : public model::WindowControl {
   std::optional<QImage> face_;
   bool faceDecoded_ = false;
   model::WindowState storedState_;
+  std::optional<QRect> normalGeometry_;  // while maximised
 };
 
 }  // namespace korvane::components
