@@ -1,23 +1,28 @@
 // Start-up to the first complete frame of the main window on the Qt backend:
 // the whole program up to the end of its first paint, flushed to the X
 // server. With --floor, the same for an empty frameless window of the main
-// window's size, after the bare decoding of the pictures that the program
-// decodes on its way there: the 15 first-page strips, the two faces of each
-// of the 75 obtain buttons, and skin.
+// window's size, painted once, after the bare decoding of the pictures that
+// the program decodes on its way there: the 15 first-page strips, the two
+// faces of each of the 75 obtain buttons, and skin. With --floor-text, that
+// window also draws the two captions of the title strip in the default font,
+// as the program's first frame must.
 //
 // Prints the CLOCK_MONOTONIC time in nanoseconds at which the frame was
 // complete, so that whoever started the process can take its start-up time,
 // and the CPU time the process had used by then. With --stay it then keeps
 // running, for the idle and memory figures.
 
+#include "app/build_constants.h"
 #include "app/showcase.h"
 #include "assets/asset_catalog.h"
 #include "bench/floor_decode.h"
 #include "platform/qt/qt_platform.h"
 #include "ui/model/live_window.h"
+#include "ui/model/main_window_definition.h"
 #include "ui/model/main_window_ids.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QRasterWindow>
 #include <QScreen>
 
@@ -27,6 +32,7 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -79,6 +85,35 @@ class FirstFrame final : public QObject {
   bool done_ = false;
 };
 
+using Captions = std::vector<std::pair<QRect, QString>>;
+
+// The captions of the hyperlink boxes that lie on the main window itself.
+Captions titleStripCaptions() {
+  Captions captions;
+  for (const model::Unit& unit : model::mainWindowDefinition(app::buildContacts()).units) {
+    const auto* link = std::get_if<model::HyperLinkerSettings>(&unit.settings);
+    if (link && !unit.parent) captions.emplace_back(QRect(unit.left, unit.top, unit.width, unit.height), link->caption);
+  }
+  return captions;
+}
+
+class FloorWindow final : public QRasterWindow {
+ public:
+  explicit FloorWindow(Captions captions) : captions_(std::move(captions)) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(QRect(QPoint(0, 0), size()), Qt::black);
+    painter.setFont(QGuiApplication::font());
+    painter.setPen(QColor(255, 128, 0));
+    for (const auto& [rect, text] : captions_) painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, text);
+  }
+
+ private:
+  Captions captions_;
+};
+
 std::vector<bench::PlainPicture> bareDecodeOfStartUpPictures() {
   std::vector<QByteArray> files;
   for (int category = 0; category < model::kCategoryCount; ++category) {
@@ -103,16 +138,18 @@ std::vector<bench::PlainPicture> bareDecodeOfStartUpPictures() {
 
 int main(int argc, char** argv) {
   bool floor = false;
+  bool text = false;
   bool stay = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--floor") == 0) floor = true;
+    if (std::strcmp(argv[i], "--floor-text") == 0) floor = text = true;
     if (std::strcmp(argv[i], "--stay") == 0) stay = true;
   }
   QGuiApplication application(argc, argv);
 
   if (floor) {
     const std::vector<bench::PlainPicture> pictures = bareDecodeOfStartUpPictures();
-    QRasterWindow window;
+    FloorWindow window(text ? titleStripCaptions() : Captions{});
     window.setFlags(Qt::Window | Qt::FramelessWindowHint);
     const QSize screen = QGuiApplication::primaryScreen()->size();
     window.setGeometry(QRect(QPoint((screen.width() - kMainWindowSize.width()) / 2,
