@@ -11,6 +11,7 @@ KORVANE_BUILD_PACKAGES=(
 KORVANE_TEST_PACKAGES=(
   xvfb openbox xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
+  fonts-noto-color-emoji
 )
 
 korvane_install_missing() {
