@@ -59,6 +59,10 @@ TEST_F(ShowcaseOnDesktop, TheNoticeWindowIsModalAndClosesByItsButton) {
   std::optional<QString> notice;
   ASSERT_TRUE(waitUntil([&] { return (notice = noticeWindow()).has_value(); }));
   EXPECT_EQ(desktop.geometry(*notice), QRect(316, 284, 392, 199));
+  // Owned by the hidden owner window, so it has no taskbar button of its own.
+  EXPECT_TRUE(desktop.property(*notice, "_NET_WM_STATE").contains("_NET_WM_STATE_SKIP_TASKBAR"));
+  EXPECT_TRUE(desktop.property(*notice, "WM_TRANSIENT_FOR").contains("window id"));
+  EXPECT_FALSE(desktop.property(mainWindow, "_NET_WM_STATE").contains("SKIP_TASKBAR"));
   EXPECT_TRUE(waitUntil([&] {
     return matchingShare(desktop.screenshot(), QPoint(316, 284), storedPicture("notice_face").copy(0, 0, 392, 199)) > 0.97;
   }));
