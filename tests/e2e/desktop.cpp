@@ -173,7 +173,13 @@ bool Program::start() {
   return process_->waitForStarted(5000);
 }
 
-bool Program::running() const { return process_ && process_->state() == QProcess::Running; }
+bool Program::running() const {
+  if (!process_) return false;
+  // Without an event loop, QProcess learns that the program ended only when
+  // it is asked to wait; until then an ended program still reads as running.
+  if (process_->state() == QProcess::Running) process_->waitForFinished(0);
+  return process_->state() == QProcess::Running;
+}
 
 std::optional<int> Program::waitForExit(int timeoutMs) {
   if (!process_) return std::nullopt;
