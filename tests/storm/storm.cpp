@@ -4,6 +4,7 @@
 #include "app/showcase.h"
 #include "assets/asset_catalog.h"
 #include "platform/memory/memory_platform.h"
+#include "tests/support/seeded_random.h"
 #include "ui/components/pic_box.h"
 #include "ui/model/live_window.h"
 #include "ui/model/main_window_ids.h"
@@ -25,23 +26,7 @@ using platform::MemoryPlatform;
 using platform::MemoryWindow;
 using platform::MouseAction;
 
-// splitmix64: the same sequence for a seed on every machine and library.
-class Random {
- public:
-  explicit Random(std::uint64_t seed) : state_(seed) {}
-  std::uint64_t next() {
-    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-  }
-  int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
-  int between(int low, int high) { return low + below(high - low + 1); }
-  bool chance(int perThousand) { return below(1000) < perThousand; }
-
- private:
-  std::uint64_t state_;
-};
+using Random = testing::SeededRandom;
 
 // The rows that a category hides on one of its pages; every other row shows
 // the strip picture named by its category, page and row.
