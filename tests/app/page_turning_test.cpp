@@ -61,7 +61,9 @@ class PageTurningTest : public ShowcaseTest {
       const bool visible = row.strips[r] != nullptr;
       EXPECT_EQ(store.find(controls.strips[r])->visible, visible) << "strip " << r + 1;
       EXPECT_EQ(isShown(controls.strips[r]), visible && current) << "strip " << r + 1;
-      if (visible) EXPECT_EQ(stripAsset(controls.strips[r]), row.strips[r]) << "strip " << r + 1;
+      if (visible) {
+        EXPECT_EQ(stripAsset(controls.strips[r]), row.strips[r]) << "strip " << r + 1;
+      }
     }
     for (int n = 0; n < kButtonsPerCategory; ++n) {
       const bool visible = n < row.visibleButtons;

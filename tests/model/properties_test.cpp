@@ -59,7 +59,9 @@ class HostileProperty : public ModelTest, public ::testing::WithParamInterface<H
 
 TEST_P(HostileProperty, ReadsEmptyAndWritesNothing) {
   const HostileCase& c = GetParam();
-  if (c.loaded) ASSERT_TRUE(load(kWindowA));
+  if (c.loaded) {
+    ASSERT_TRUE(load(kWindowA));
+  }
   const Value empty = emptyValueOf(valueTypeOf(c.role));
   EXPECT_EQ(read(c.window, c.unit, c.role), empty);
   const auto storeBefore = runtime->store(kWindowA)->units().size();

@@ -9,7 +9,7 @@ Runtime::Runtime(platform::Platform& platform, const KindRegistry& kinds, const 
     : platform_(platform), kinds_(kinds), handlers_(handlers), hiddenOwner_(platform.createHiddenOwner()) {
   for (auto& definition : definitions) {
     WindowId id = definition.windowId;
-    entries_.try_emplace(id, Entry{ControlStore(std::move(definition))});
+    entries_.try_emplace(id, ControlStore(std::move(definition)));
   }
 }
 

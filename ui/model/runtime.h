@@ -59,6 +59,7 @@ class Runtime {
 
  private:
   struct Entry {
+    explicit Entry(ControlStore definitionStore) : store(std::move(definitionStore)) {}
     ControlStore store;
     std::unique_ptr<LiveWindow> live;
     bool pending = false;
