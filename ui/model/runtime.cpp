@@ -4,6 +4,10 @@
 
 namespace korvane::model {
 
+Runtime::Entry::Entry(ControlStore definitionStore) : store(std::move(definitionStore)) {}
+
+Runtime::Entry::~Entry() = default;
+
 Runtime::Runtime(platform::Platform& platform, const KindRegistry& kinds, const HandlerRegistry& handlers,
                  std::vector<WindowDefinition> definitions)
     : platform_(platform), kinds_(kinds), handlers_(handlers), hiddenOwner_(platform.createHiddenOwner()) {

@@ -59,7 +59,8 @@ class Runtime {
 
  private:
   struct Entry {
-    explicit Entry(ControlStore definitionStore) : store(std::move(definitionStore)) {}
+    explicit Entry(ControlStore definitionStore);
+    ~Entry();
     ControlStore store;
     std::unique_ptr<LiveWindow> live;
     bool pending = false;
