@@ -32,6 +32,11 @@ TEST_F(ShowcaseOnDesktop, SwitchesCategoriesAndTurnsPagesOnScreen) {
   EXPECT_TRUE(waitUntil([&] { return stripShows(1, "female_p1_r1"); }));
 }
 
+TEST_F(ShowcaseOnDesktop, ADoubleClickOnNextPageTurnsTwoPages) {
+  desktop.doubleClick(global(centreOf(kNextPage)));
+  EXPECT_TRUE(waitUntil([&] { return stripShows(1, "male_p3_r1"); }));
+}
+
 TEST_F(ShowcaseOnDesktop, TheRecordsPageShowsItsTextOnBlack) {
   clickAt(kCategoryHotAreas[5]);
   // Grey text in its label on the black page; no strip anywhere.
