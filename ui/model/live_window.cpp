@@ -4,7 +4,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace korvane::model {
@@ -41,6 +40,16 @@ bool LiveWindow::build(const ControlStore& store, platform::NativeWindow* owner)
     controls_[i] = std::move(control);
   }
 
+  // Which page of its container each control lies on; page lists do not
+  // change while the window is loaded.
+  for (const Unit& unit : units) {
+    if (!isPageContainer(unit.kind)) continue;
+    const auto pages = pagesOf(unit.pageList);
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+      for (UnitId id : pages[page]) pageOfControl_.emplace(id, static_cast<int>(page));
+    }
+  }
+
   // Into their containers, stacked in unit order: the earlier unit on top.
   for (std::size_t i = 1; i < units.size(); ++i) {
     LiveControl* control = controls_[i].get();
@@ -69,14 +78,8 @@ LiveControl* LiveWindow::control(UnitId unit) const {
 bool LiveWindow::onHiddenPage(const LiveControl& control) const {
   const LiveControl* container = control.parent;
   if (!container || !isPageContainer(container->kind())) return false;
-  const Unit* containerUnit = runtime_.store(id_)->find(container->id());
-  const auto pages = pagesOf(containerUnit->pageList);
-  for (std::size_t page = 0; page < pages.size(); ++page) {
-    if (std::find(pages[page].begin(), pages[page].end(), control.id()) != pages[page].end()) {
-      return static_cast<int>(page) != container->currentPage();
-    }
-  }
-  return false;
+  auto found = pageOfControl_.find(control.id());
+  return found != pageOfControl_.end() && found->second != container->currentPage();
 }
 
 void LiveWindow::showPage(const LiveControl& container, const ControlStore& store) {

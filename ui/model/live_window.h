@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace korvane::model {
@@ -91,6 +92,7 @@ class LiveWindow final : public platform::WindowClient, public ControlHost {
   std::unique_ptr<WindowControl> window_;
   std::vector<std::unique_ptr<LiveControl>> controls_;  // unit order, without the window's own unit
   std::vector<LiveControl*> topmostFirst_;
+  std::unordered_map<UnitId, int> pageOfControl_;
   LiveControl* capture_ = nullptr;
   bool retired_ = false;
   std::optional<ManualMove> manualMove_;
